@@ -1,0 +1,7 @@
+#include "app/Hooks.h"
+
+void OnProgramStart() {}
+
+void OnProgramExit() {}
+
+void OnMainWindowCreated() {}

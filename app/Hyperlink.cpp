@@ -1,0 +1,142 @@
+#include "app/Hyperlink.h"
+
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <memory>
+
+#include "app/Controls.h"
+#include "app/ScopedGdi.h"
+#include "app/resource.h"
+
+namespace {
+
+struct HyperlinkState {
+    HFONT font = nullptr;
+    bool hover = false;
+    bool visited = false;
+};
+
+HyperlinkState* StateOf(HWND window) {
+    return reinterpret_cast<HyperlinkState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+COLORREF CaptionColour(const HyperlinkState& state) {
+    if (state.hover) {
+        return kLinkHoverColour;
+    }
+    return state.visited ? kLinkVisitedColour : kLinkColour;
+}
+
+// ShellExecute answers with a value above 32 on success.
+bool ShellOpened(HINSTANCE result) {
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+// Opens the address with the shell; where the shell has no handler for it, with the program registered
+// for .htm files.
+bool OpenAddress(const char* address) {
+    if (ShellOpened(ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOW))) {
+        return true;
+    }
+    char browser[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    if (FAILED(AssocQueryStringA(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, ".htm", "open", browser, &size))) {
+        return false;
+    }
+    return ShellOpened(ShellExecuteA(nullptr, "open", browser, address, nullptr, SW_SHOW));
+}
+
+void OnPaint(HWND window, const HyperlinkState& state) {
+    ScopedPaint paint(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    FillRect(paint.Dc(), &client, GetSysColorBrush(COLOR_BTNFACE));
+
+    char caption[256] = {};
+    GetWindowTextA(window, caption, sizeof(caption));
+    ScopedSelectObject font(paint.Dc(), state.font != nullptr ? state.font : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(paint.Dc(), TRANSPARENT);
+    SetTextColor(paint.Dc(), CaptionColour(state));
+    DrawTextA(paint.Dc(), caption, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void SetHover(HWND window, HyperlinkState& state, bool hover) {
+    state.hover = hover;
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+// The box holds the mouse capture while the pointer is over it, which is how it learns that the
+// pointer has left.
+void OnMouseMove(HWND window, HyperlinkState& state, POINT point) {
+    RECT client{};
+    GetClientRect(window, &client);
+    if (!PtInRect(&client, point)) {
+        if (GetCapture() == window) {
+            ReleaseCapture();  // WM_CAPTURECHANGED clears the hover colour
+        }
+        return;
+    }
+    if (GetCapture() != window) {
+        SetCapture(window);
+        SetHover(window, state, true);
+    }
+}
+
+void OnLeftButtonDown(HWND window, HyperlinkState& state) {
+    state.visited = OpenAddress(kForumAddress.data());
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+LRESULT CALLBACK HyperlinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new HyperlinkState));
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    HyperlinkState* state = StateOf(window);
+    if (state == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    switch (message) {
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        delete state;
+        return 0;
+    case WM_SETFONT:
+        state->font = reinterpret_cast<HFONT>(wParam);
+        if (LOWORD(lParam) != 0) {
+            InvalidateRect(window, nullptr, TRUE);
+        }
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(state->font);
+    case WM_PAINT:
+        OnPaint(window, *state);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;  // WM_PAINT fills the whole box
+    case WM_MOUSEMOVE:
+        OnMouseMove(window, *state, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+        return 0;
+    case WM_CAPTURECHANGED:
+        SetHover(window, *state, false);
+        return 0;
+    case WM_LBUTTONDOWN:
+        OnLeftButtonDown(window, *state);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+bool RegisterHyperlinkClass(HINSTANCE instance) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = HyperlinkProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorA(instance, kHandCursorName);
+    windowClass.lpszClassName = kHyperlinkClassName;
+    return RegisterClassExA(&windowClass) != 0;
+}

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+cd "$ROOT"
+
+ensure_system
+build_preset native
+build_preset win32
+
+say "unit tests"
+ctest --preset native -j "$BUILD_JOBS"
+
+say "end-to-end tests under Wine"
+use_wine
+start_xvfb
+trap stop_xvfb EXIT
+# One at a time: the tests type keys into the foreground window and watch the focus.
+ctest --preset win32

@@ -1,0 +1,55 @@
+# The end-to-end tests: a Win32 driver that runs the real portguard.exe under Wine, the fixtures it
+# places beside it, and the stand-in firewall. None of this is shipped.
+
+# GoogleTest, built from Debian's sources with the cross compiler.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(PORTGUARD_FIXTURE_DIR ${CMAKE_BINARY_DIR}/fixtures)
+set(PORTGUARD_STANDIN_DIR ${CMAKE_BINARY_DIR}/standin)
+
+function(portguard_fixture target output_name kind)
+    add_executable(${target} ${kind} ${ARGN})
+    target_link_libraries(${target} PRIVATE portguard_options)
+    target_link_options(${target} PRIVATE ${PORTGUARD_WIN32_LINK_OPTIONS})
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME ${output_name}
+                                               RUNTIME_OUTPUT_DIRECTORY ${PORTGUARD_FIXTURE_DIR})
+endfunction()
+
+portguard_fixture(recording_cmd cmd "" tests/fixtures/RecordingCmd.cpp)
+portguard_fixture(url_recorder browser WIN32 tests/fixtures/UrlRecorder.cpp)
+
+add_library(probe_hook SHARED tests/fixtures/ProbeHook.cpp)
+target_link_libraries(probe_hook PRIVATE portguard_options)
+# Undecorated export names, so that the driver finds the procedures by their plain names.
+target_link_options(probe_hook PRIVATE ${PORTGUARD_WIN32_LINK_OPTIONS} -Wl,--kill-at)
+set_target_properties(probe_hook PROPERTIES OUTPUT_NAME probehook PREFIX ""
+                                                  RUNTIME_OUTPUT_DIRECTORY ${PORTGUARD_FIXTURE_DIR})
+
+add_executable(standin_netsh tests/standin/netsh.cpp)
+target_link_libraries(standin_netsh PRIVATE portguard_options)
+target_link_options(standin_netsh PRIVATE ${PORTGUARD_WIN32_LINK_OPTIONS})
+set_target_properties(standin_netsh PROPERTIES OUTPUT_NAME netsh RUNTIME_OUTPUT_DIRECTORY ${PORTGUARD_STANDIN_DIR})
+
+add_executable(portguard_e2e
+    tests/e2e/DriverMain.cpp
+    tests/e2e/Harness.cpp
+    tests/e2e/WindowTest.cpp)
+target_link_libraries(portguard_e2e PRIVATE portguard_options gtest version)
+target_link_options(portguard_e2e PRIVATE -static)
+add_dependencies(portguard_e2e portguard recording_cmd url_recorder probe_hook standin_netsh)
+
+# Wine sees the Linux file system as drive Z:.
+function(portguard_wine_path out path)
+    string(REPLACE "/" "\\" windows_path "${path}")
+    set(${out} "Z:${windows_path}" PARENT_SCOPE)
+endfunction()
+portguard_wine_path(PRODUCT_WINE_PATH ${CMAKE_BINARY_DIR}/portguard.exe)
+portguard_wine_path(FIXTURES_WINE_PATH ${PORTGUARD_FIXTURE_DIR})
+
+foreach(suite MainWindowTest)
+    add_test(NAME e2e.${suite}
+             COMMAND wine $<TARGET_FILE:portguard_e2e> --product=${PRODUCT_WINE_PATH}
+                     --fixtures=${FIXTURES_WINE_PATH} "--standin=C:\\standin" --gtest_filter=${suite}.*)
+    set_tests_properties(e2e.${suite} PROPERTIES RESOURCE_LOCK wine_desktop TIMEOUT 300)
+endforeach()
