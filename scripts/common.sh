@@ -31,7 +31,7 @@ ensure_system() {
             as_root dpkg --add-architecture i386
         fi
         as_root apt-get update -qq
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
     fi
     if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
         say "generating the zh_CN.UTF-8 locale"
