@@ -35,3 +35,6 @@ set_source_files_properties(app/portguard.rc PROPERTIES
 add_dependencies(portguard portguard_artwork)
 set_target_properties(portguard PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+
+add_test(NAME product.imports_only_system_dlls
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:portguard>)

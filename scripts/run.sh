@@ -18,12 +18,17 @@ start_xvfb
 trap stop_xvfb EXIT
 say "no display found; starting portguard on a private Xvfb ($DISPLAY)"
 wine "$ROOT/build/win32/portguard.exe" &
+window=
 for _ in $(seq 100); do
-    xdotool search --name 'Varnholt' >/dev/null 2>&1 && break
+    window=$(xdotool search --name 'Varnholt' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.2
 done
 sleep 1
 shot="$ROOT/build/portguard-screenshot.png"
-import -window root "$shot"
+if [ -n "$window" ]; then
+    import -window "$window" "$shot"
+else
+    import -window root "$shot"
+fi
 say "screenshot saved to $shot; closing the program"
 wineserver -k
