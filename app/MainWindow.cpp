@@ -59,11 +59,10 @@ LRESULT CALLBACK GroupBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 HWND CreateControl(HINSTANCE instance, const MainWindow& main, const ControlSpec& spec) {
     const HWND parent = spec.parent == ControlParent::GroupBox ? main[Control::分组框1] : main.window;
-    const HWND control = CreateWindowExA(0, KindOf(spec.kind).className, spec.text,
-                                         WS_CHILD | WS_CLIPSIBLINGS | KindOf(spec.kind).style, spec.x, spec.y,
-                                         spec.width, spec.height, parent,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(spec.name))),
-                                         instance, nullptr);
+    const HWND control =
+        CreateWindowExA(0, KindOf(spec.kind).className, spec.text, WS_CHILD | WS_CLIPSIBLINGS | KindOf(spec.kind).style,
+                        spec.x, spec.y, spec.width, spec.height, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(spec.name))), instance, nullptr);
     if (control == nullptr) {
         return nullptr;
     }
@@ -198,9 +197,9 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 
 bool BuildMainWindow(HINSTANCE instance, MainWindow& main) {
     const POINT position = CentredPosition();
-    const HWND window = CreateWindowExA(0, kMainWindowClassName, kMainWindowTitle, kMainWindowStyle, position.x,
-                                        position.y, kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance,
-                                        &main);
+    const HWND window =
+        CreateWindowExA(0, kMainWindowClassName, kMainWindowTitle, kMainWindowStyle, position.x, position.y,
+                        kMainWindowWidth, kMainWindowHeight, nullptr, nullptr, instance, &main);
     if (window == nullptr) {
         return false;
     }

@@ -40,8 +40,7 @@ class ScopedHandle {
 // The two handles CreateProcess hands back. Members are destroyed in reverse order, so the thread
 // handle is closed before the process handle.
 struct ScopedProcessInformation {
-    explicit ScopedProcessInformation(const PROCESS_INFORMATION& info)
-        : process(info.hProcess), thread(info.hThread) {}
+    explicit ScopedProcessInformation(const PROCESS_INFORMATION& info) : process(info.hProcess), thread(info.hThread) {}
 
     ScopedHandle process;
     ScopedHandle thread;

@@ -2,6 +2,7 @@
 #include "platform/Platform.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
 #include <tlhelp32.h>
 
 #include "platform/MessageBoxArgs.h"

@@ -125,8 +125,8 @@ void Program::Start(const TestFolder& folder, const std::function<void(DWORD)>& 
     // Started from the temp folder, not its own: the program must move to its own folder itself.
     const std::string elsewhere = TempFolder();
     const DWORD flags = beforeRun ? CREATE_SUSPENDED : 0;
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
-                               elsewhere.c_str(), &startup, &info))
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, elsewhere.c_str(),
+                               &startup, &info))
         << "CreateProcess " << commandLine << " failed: " << GetLastError();
     process_ = info.hProcess;
     processId_ = info.dwProcessId;

@@ -63,8 +63,8 @@ TEST_F(KeyboardTest, SpaceClicksTheFocusedButton) {
 TEST_F(KeyboardTest, FocusComesBackAfterAnotherWindowWasActive) {
     PressKey(VK_TAB, {VK_SHIFT});
     ASSERT_EQ(Focus(), Control("编辑框2"));
-    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
-                                       nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                                       GetModuleHandleA(nullptr), nullptr);
     BringToFront(other);
     ASSERT_EQ(GetForegroundWindow(), other);
     BringToFront(program_.Main());
@@ -87,8 +87,7 @@ TEST_F(ClosingTest, EveryWayOfClosingEndsWithCodeZero) {
         {"Esc in 编辑框2", 4, [](HWND) { PressKey(VK_ESCAPE); }},
         {"Alt+F4", 0, [](HWND) { PressKey(VK_F4, {VK_MENU}); }},
         {"Close in the system menu", 0, [](HWND main) { PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
-        {"close button",
-         0,
+        {"close button", 0,
          [](HWND main) {
              RECT rect{};
              GetWindowRect(main, &rect);

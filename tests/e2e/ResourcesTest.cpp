@@ -31,7 +31,8 @@ class ResourcesTest : public testing::Test {
     std::string Resource(const char* name, const char* type) const {
         const HRSRC found = FindResourceA(module_, name, type);
         if (found == nullptr) {
-            ADD_FAILURE() << "no resource " << (IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<UINT_PTR>(name)) : name);
+            ADD_FAILURE() << "no resource "
+                          << (IS_INTRESOURCE(name) ? std::to_string(reinterpret_cast<UINT_PTR>(name)) : name);
             return {};
         }
         const auto* data = static_cast<const char*>(LockResource(LoadResource(module_, found)));
@@ -108,8 +109,8 @@ TEST_F(ResourcesTest, VersionIsOneZeroZeroZeroInChinesePrc) {
     EXPECT_EQ(fixed->dwFileOS & 0xffff, static_cast<DWORD>(VOS__WINDOWS32));
 
     WORD* translation = nullptr;
-    ASSERT_TRUE(VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                               &length));
+    ASSERT_TRUE(
+        VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
     ASSERT_EQ(length, 4u);
     EXPECT_EQ(translation[0], 0x0804);
     EXPECT_EQ(translation[1], 0x04B0);

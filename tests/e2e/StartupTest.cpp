@@ -49,9 +49,8 @@ TEST(StartupTest, WindowThatCannotBeBuiltShowsAStopBoxAndEndsWithMinusOne) {
         // The box's icon, read from inside the program.
         DeleteFileA(folder.File("probe-report.txt").c_str());
         PostMessageA(box, RegisterWindowMessageA("PortguardProbe"), 0, 0);
-        ASSERT_TRUE(WaitUntil([&] {
-            return GetFileAttributesA(folder.File("probe-report.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
-        }));
+        ASSERT_TRUE(WaitUntil(
+            [&] { return GetFileAttributesA(folder.File("probe-report.txt").c_str()) != INVALID_FILE_ATTRIBUTES; }));
         EXPECT_NE(ReadFileBytes(folder.File("probe-report.txt")).find("icon=hand"), std::string::npos)
             << ReadFileBytes(folder.File("probe-report.txt"));
 

@@ -61,8 +61,9 @@ TEST_F(MainWindowTest, FaceColourFontIconsAndPointersSeenFromInside) {
     EXPECT_EQ(ReportValue(report, "main", "font"), "gui");
     EXPECT_EQ(ReportValue(report, "main", "cursor"), "arrow");
 
-    const std::string fontF = "h=-12 w=0 weight=400 italic=0 underline=0 strike=0 charset=1 out=0 clip=0 "
-                              "quality=2 pitch=0 face=cea2c8edd1c5bada";  // 微软雅黑
+    const std::string fontF =
+        "h=-12 w=0 weight=400 italic=0 underline=0 strike=0 charset=1 out=0 clip=0 "
+        "quality=2 pitch=0 face=cea2c8edd1c5bada";  // 微软雅黑
     const auto expectControls = [&](const ExpectedControl* controls, size_t count, const std::string& parent) {
         for (size_t i = 0; i < count; ++i) {
             const std::string path = parent + "/" + std::to_string(i);
@@ -112,8 +113,8 @@ void ExpectControls(HWND parent, const ExpectedControl* expected, size_t count) 
         SCOPED_TRACE(want.name);
         EXPECT_EQ(ClassOf(child), want.className);
         const RECT rect = RectInParent(child);
-        EXPECT_TRUE(EqualRect(&rect, &want.rect)) << rect.left << "," << rect.top << "," << rect.right << ","
-                                                  << rect.bottom;
+        EXPECT_TRUE(EqualRect(&rect, &want.rect))
+            << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
         EXPECT_EQ(Hex(TextOf(child)), Hex(want.text));
         EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE)), want.style);
         // No 3-D edge on any control.

@@ -162,42 +162,42 @@ std::optional<std::map<std::string, std::string>> Options(const std::vector<std:
 int AddRule(Firewall& firewall, const std::map<std::string, std::string>& options) {
     for (const char* required : {"name", "dir", "action"}) {
         if (options.count(required) == 0) {
-            return Print("A specified value is not valid.\r\n\r\n", kFailure);
+            return Print("A specified value is not valid.\n\n", kFailure);
         }
     }
     for (const auto& [key, value] : options) {
         if (key != "name" && key != "dir" && key != "action" && key != "protocol" && key != "localport") {
-            return Print("A specified value is not valid.\r\n\r\n", kFailure);
+            return Print("A specified value is not valid.\n\n", kFailure);
         }
     }
     Rule rule{options.at("name"), Lower(options.at("dir")), Lower(options.at("action")), "any", "any"};
     if ((rule.dir != "in" && rule.dir != "out") || (rule.action != "allow" && rule.action != "block")) {
-        return Print("A specified value is not valid.\r\n\r\n", kFailure);
+        return Print("A specified value is not valid.\n\n", kFailure);
     }
     if (options.count("protocol") != 0) {
         rule.protocol = Lower(options.at("protocol"));
     }
     if (options.count("localport") != 0) {
         if (rule.protocol != "tcp" && rule.protocol != "udp") {
-            return Print("A specified protocol value is not valid.\r\n\r\n", kFailure);
+            return Print("A specified protocol value is not valid.\n\n", kFailure);
         }
         if (!IsPortValue(options.at("localport"))) {
-            return Print("A specified port value is not valid.\r\n\r\n", kFailure);
+            return Print("A specified port value is not valid.\n\n", kFailure);
         }
         rule.localPort = options.at("localport");
     }
     firewall.rules.push_back(rule);
-    return Print("Ok.\r\n\r\n", kSuccess);
+    return Print("Ok.\n\n", kSuccess);
 }
 
 int DeleteRule(Firewall& firewall, const std::string& name) {
     const auto matches = [&](const Rule& rule) { return rule.name == name; };
     const auto count = std::count_if(firewall.rules.begin(), firewall.rules.end(), matches);
     if (count == 0) {
-        return Print("\r\nNo rules match the specified criteria.\r\n\r\n", kFailure);
+        return Print("\nNo rules match the specified criteria.\n\n", kFailure);
     }
     firewall.rules.erase(std::remove_if(firewall.rules.begin(), firewall.rules.end(), matches), firewall.rules.end());
-    std::printf("\r\nDeleted %d rule(s).\r\nOk.\r\n\r\n", static_cast<int>(count));
+    std::printf("\nDeleted %d rule(s).\nOk.\n\n", static_cast<int>(count));
     return kSuccess;
 }
 
@@ -216,30 +216,32 @@ int ShowRule(const Firewall& firewall, const std::string& name) {
             continue;
         }
         found = true;
-        std::printf("\r\nRule Name:                            %s\r\n%s\r\n", rule.name.c_str(), kRuleLine);
-        std::printf("Enabled:                              Yes\r\n");
-        std::printf("Direction:                            %s\r\n", Capitalised(rule.dir).c_str());
-        std::printf("Profiles:                             Domain,Private,Public\r\n");
-        std::printf("Grouping:                             \r\nLocalIP:                              Any\r\n");
-        std::printf("RemoteIP:                             Any\r\n");
-        std::printf("Protocol:                             %s\r\n",
-                    rule.protocol == "any" ? "Any" : Lower(rule.protocol) == "tcp" ? "TCP" : "UDP");
-        std::printf("LocalPort:                            %s\r\n", rule.localPort == "any" ? "Any" : rule.localPort.c_str());
-        std::printf("RemotePort:                           Any\r\nEdge traversal:                       No\r\n");
-        std::printf("Action:                               %s\r\n", Capitalised(rule.action).c_str());
+        std::printf("\nRule Name:                            %s\n%s\n", rule.name.c_str(), kRuleLine);
+        std::printf("Enabled:                              Yes\n");
+        std::printf("Direction:                            %s\n", Capitalised(rule.dir).c_str());
+        std::printf("Profiles:                             Domain,Private,Public\n");
+        std::printf("Grouping:                             \nLocalIP:                              Any\n");
+        std::printf("RemoteIP:                             Any\n");
+        std::printf("Protocol:                             %s\n", rule.protocol == "any"          ? "Any"
+                                                                    : Lower(rule.protocol) == "tcp" ? "TCP"
+                                                                                                    : "UDP");
+        std::printf("LocalPort:                            %s\n",
+                    rule.localPort == "any" ? "Any" : rule.localPort.c_str());
+        std::printf("RemotePort:                           Any\nEdge traversal:                       No\n");
+        std::printf("Action:                               %s\n", Capitalised(rule.action).c_str());
     }
     if (!found) {
-        return Print("\r\nNo rules match the specified criteria.\r\n\r\n", kFailure);
+        return Print("\nNo rules match the specified criteria.\n\n", kFailure);
     }
-    return Print("Ok.\r\n\r\n", kSuccess);
+    return Print("Ok.\n\n", kSuccess);
 }
 
 int ShowState(const Firewall& firewall) {
     for (const char* profile : {"Domain", "Private", "Public"}) {
-        std::printf("\r\n%s Profile Settings: \r\n%s\r\nState                                 %s\r\n", profile, kRuleLine,
-                    firewall.on ? "ON" : "OFF");
+        std::printf("\n%s Profile Settings: \n%s\nState                                 %s\n", profile,
+                    kRuleLine, firewall.on ? "ON" : "OFF");
     }
-    return Print("Ok.\r\n\r\n", kSuccess);
+    return Print("Ok.\n\n", kSuccess);
 }
 
 bool IsAdministrator() {
@@ -256,35 +258,35 @@ int Run(const std::vector<std::string>& words) {
         return std::equal(prefix.begin(), prefix.end(), lower.begin());
     };
     if (!IsAdministrator() && !starts({"advfirewall", "show"}) && !starts({"advfirewall", "firewall", "show"})) {
-        return Print("The requested operation requires elevation (Run as administrator).\r\n\r\n", kFailure);
+        return Print("The requested operation requires elevation (Run as administrator).\n\n", kFailure);
     }
     Firewall firewall = Load();
     int result = kFailure;
     if (lower.size() == 5 && starts({"advfirewall", "set", "allprofiles", "state"}) &&
         (lower[4] == "on" || lower[4] == "off")) {
         firewall.on = lower[4] == "on";
-        result = Print("Ok.\r\n\r\n", kSuccess);
+        result = Print("Ok.\n\n", kSuccess);
     } else if (lower.size() == 4 && starts({"advfirewall", "show", "allprofiles", "state"})) {
         return ShowState(firewall);
     } else if (starts({"advfirewall", "firewall"}) && lower.size() >= 5 && lower[3] == "rule") {
         const auto options = Options(words, 4);
         if (!options) {
-            return Print("A specified value is not valid.\r\n\r\n", kFailure);
+            return Print("A specified value is not valid.\n\n", kFailure);
         }
         const auto name = options->find("name");
         if (lower[2] == "add") {
             result = AddRule(firewall, *options);
         } else if (name == options->end() || options->size() != 1) {
-            return Print("A specified value is not valid.\r\n\r\n", kFailure);
+            return Print("A specified value is not valid.\n\n", kFailure);
         } else if (lower[2] == "delete") {
             result = DeleteRule(firewall, name->second);
         } else if (lower[2] == "show") {
             return ShowRule(firewall, name->second);
         } else {
-            return Print("The following command was not found.\r\n", kFailure);
+            return Print("The following command was not found.\n", kFailure);
         }
     } else {
-        return Print("The following command was not found.\r\n", kFailure);
+        return Print("The following command was not found.\n", kFailure);
     }
     if (result == kSuccess) {
         Save(firewall);

@@ -34,8 +34,8 @@ struct Recorder {
 TEST(StartupTest, NormalRunEndsWithTheExitHookAndCodeZero) {
     Recorder recorder;
     EXPECT_EQ(RunStartup(recorder.Steps()), 0);
-    EXPECT_EQ(recorder.steps, (std::vector<std::string>{"folder", "startup hook", "build window", "message loop",
-                                                         "exit hook"}));
+    EXPECT_EQ(recorder.steps,
+              (std::vector<std::string>{"folder", "startup hook", "build window", "message loop", "exit hook"}));
 }
 
 TEST(StartupTest, WindowThatCannotBeBuiltShowsTheErrorAndEndsWithMinusOneWithoutTheExitHook) {
