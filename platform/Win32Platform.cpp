@@ -12,6 +12,9 @@ namespace {
 
 constexpr DWORD kInputIdleTimeoutMs = 1000;
 
+// The ANSI entry, whose szExeFile holds code page 936 bytes like every other text of the program.
+static_assert(sizeof(PROCESSENTRY32) == 296, "PROCESSENTRY32 must be the 32-bit ANSI entry");
+
 }  // namespace
 
 std::vector<Text> ListProcesses() {

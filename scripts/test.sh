@@ -5,10 +5,14 @@ cd "$ROOT"
 
 ensure_system
 build_preset native
+build_preset fuzz
 build_preset win32
 
 say "unit tests"
 ctest --preset native -j "$BUILD_JOBS"
+
+say "differential fuzzing, fixed seed and run count"
+ctest --preset fuzz
 
 say "end-to-end tests under Wine"
 use_wine

@@ -18,6 +18,7 @@ endfunction()
 
 portguard_fixture(recording_cmd cmd "" tests/fixtures/RecordingCmd.cpp)
 portguard_fixture(url_recorder browser WIN32 tests/fixtures/UrlRecorder.cpp)
+portguard_fixture(sleeper sleeper WIN32 tests/fixtures/Sleeper.cpp)
 
 add_library(probe_hook SHARED tests/fixtures/ProbeHook.cpp)
 target_link_libraries(probe_hook PRIVATE portguard_options)
@@ -36,14 +37,15 @@ add_executable(portguard_e2e
     tests/e2e/Harness.cpp
     tests/e2e/HyperlinkTest.cpp
     tests/e2e/KeyboardTest.cpp
+    tests/e2e/ProcessCheckWineTest.cpp
     tests/e2e/ResourcesTest.cpp
     tests/e2e/StandinTest.cpp
     tests/e2e/StartupTest.cpp
     tests/e2e/SwitchesTest.cpp
     tests/e2e/WindowTest.cpp)
-target_link_libraries(portguard_e2e PRIVATE portguard_options gtest version)
+target_link_libraries(portguard_e2e PRIVATE portguard_actions portguard_platform gtest version)
 target_link_options(portguard_e2e PRIVATE -static)
-add_dependencies(portguard_e2e portguard recording_cmd url_recorder probe_hook standin_netsh)
+add_dependencies(portguard_e2e portguard recording_cmd url_recorder sleeper probe_hook standin_netsh)
 
 # Wine sees the Linux file system as drive Z:.
 function(portguard_wine_path out path)
@@ -53,9 +55,14 @@ endfunction()
 portguard_wine_path(PRODUCT_WINE_PATH ${CMAKE_BINARY_DIR}/portguard.exe)
 portguard_wine_path(FIXTURES_WINE_PATH ${PORTGUARD_FIXTURE_DIR})
 
-foreach(suite MainWindowTest ResourcesTest StandinTest KeyboardTest ClosingTest HyperlinkTest SwitchesTest StartupTest)
+foreach(suite MainWindowTest ResourcesTest StandinTest ProcessCheckWineTest KeyboardTest ClosingTest HyperlinkTest SwitchesTest StartupTest)
     add_test(NAME e2e.${suite}
              COMMAND wine $<TARGET_FILE:portguard_e2e> --product=${PRODUCT_WINE_PATH}
                      --fixtures=${FIXTURES_WINE_PATH} "--standin=C:\\standin" --gtest_filter=${suite}.*)
     set_tests_properties(e2e.${suite} PROPERTIES RESOURCE_LOCK wine_desktop TIMEOUT 300)
 endforeach()
+
+# Under Wine: the process check against the bare snapshot walk (a benchmark, run by ./bench).
+add_executable(snapshot_bench bench/SnapshotBench.cpp)
+target_link_libraries(snapshot_bench PRIVATE portguard_actions portguard_platform)
+target_link_options(snapshot_bench PRIVATE ${PORTGUARD_WIN32_LINK_OPTIONS})

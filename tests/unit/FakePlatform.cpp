@@ -1,6 +1,5 @@
 #include "FakePlatform.h"
 
-#include <gtest/gtest.h>
 
 FakePlatform& Fake() {
     static FakePlatform fake;

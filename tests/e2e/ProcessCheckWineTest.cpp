@@ -1,0 +1,67 @@
+// The process check through Wine's real ToolHelp snapshot.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Harness.h"
+#include "actions/ProcessCheck.h"
+
+namespace {
+
+// A sleeper copied to Tarnwick.exe in a folder of its own and started; ended on destruction.
+class FakeGame {
+  public:
+    explicit FakeGame(const TestFolder& folder) {
+        const std::string exe = folder.File("Tarnwick.exe");
+        EXPECT_TRUE(CopyFileA((Paths().fixtures + "\\sleeper.exe").c_str(), exe.c_str(), FALSE));
+        STARTUPINFOA startup{};
+        startup.cb = sizeof(startup);
+        std::string commandLine = "\"" + exe + "\"";
+        EXPECT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                   &startup, &info_));
+    }
+    FakeGame(const FakeGame&) = delete;
+    FakeGame& operator=(const FakeGame&) = delete;
+    ~FakeGame() { End(); }
+
+    void End() {
+        if (info_.hProcess == nullptr) {
+            return;
+        }
+        TerminateProcess(info_.hProcess, 0);
+        WaitForSingleObject(info_.hProcess, 5000);
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+        info_ = {};
+    }
+
+  private:
+    PROCESS_INFORMATION info_{};
+};
+
+TEST(ProcessCheckWineTest, StartedGameIsFoundInAnyCaseAndNotOnceItHasEnded) {
+    TestFolder folder(false);
+    EXPECT_FALSE(IsProcessRunning("Tarnwick.exe"));
+    FakeGame game(folder);
+    for (const char* name : {"Tarnwick.exe", "tarnwick.exe", "TARNWICK.EXE", "tArNwIcK.eXe"}) {
+        EXPECT_TRUE(IsProcessRunning(name)) << name;
+    }
+    for (const char* name : {"Tarnwick", "Tarnwick.exe ", "Tarnwick.ex"}) {
+        EXPECT_FALSE(IsProcessRunning(name)) << name;
+    }
+    EXPECT_FALSE(IsProcessRunning(folder.File("Tarnwick.exe"))) << "the snapshot names files without folder";
+    game.End();
+    EXPECT_FALSE(IsProcessRunning("Tarnwick.exe"));
+}
+
+TEST(ProcessCheckWineTest, EntriesTheSystemReportsForItselfCountAsRunning) {
+    const std::vector<Text> names = ListProcesses();
+    ASSERT_FALSE(names.empty());
+    EXPECT_TRUE(IsProcessRunning(names.front())) << names.front();
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string selfName = std::string(self).substr(std::string(self).rfind('\\') + 1);
+    EXPECT_TRUE(IsProcessRunning(selfName)) << selfName;
+}
+
+}  // namespace
