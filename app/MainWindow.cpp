@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "actions/FirewallSwitches.h"
+#include "actions/PortAction.h"
 #include "app/ControlFont.h"
 #include "app/Hooks.h"
 #include "app/Hyperlink.h"
@@ -103,11 +104,22 @@ bool CreateControls(HINSTANCE instance, MainWindow& main) {
     return true;
 }
 
-void OnCommand(WPARAM wParam) {
+// The current text of an edit box, exactly as shown; a new text on every read.
+Text WindowText(HWND window) {
+    Text text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void OnCommand(const MainWindow& main, WPARAM wParam) {
     if (HIWORD(wParam) != BN_CLICKED) {
         return;
     }
     switch (LOWORD(wParam)) {
+    case ControlId(Control::按钮1):
+        BlockOrReleaseGamePort({[&] { return WindowText(main[Control::编辑框1]); },
+                                [&] { return WindowText(main[Control::编辑框2]); }});
+        break;
     case ControlId(Control::按钮2):
         TurnFirewallOn();
         break;
@@ -153,7 +165,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
     switch (message) {
     case WM_COMMAND:
-        OnCommand(wParam);
+        OnCommand(*main, wParam);
         return 0;
     case WM_CTLCOLORSTATIC:
         return OnControlColourStatic(reinterpret_cast<HDC>(wParam));

@@ -17,6 +17,17 @@ std::vector<Text> ListProcesses();
 // 1000 ms of idle wait, without waiting for the command to end. True when the process was created.
 bool RunCommandLine(const Text& commandLine);
 
+// How a command started by RunCommandAndWait ended.
+struct CommandOutcome {
+    enum class Status { NotStarted, Exited, TimedOut };
+    Status status = Status::NotStarted;
+    std::uint32_t exitCode = 0;  // when Exited
+};
+
+// Starts a command line like RunCommandLine, then waits for it to end, at most timeoutMs. Meanwhile
+// the program's windows keep painting; clicks and keys that reach them are dropped, not kept for later.
+CommandOutcome RunCommandAndWait(const Text& commandLine, std::uint32_t timeoutMs);
+
 // MessageBoxA style bits the actions use; the values are Windows' own.
 inline constexpr std::uint32_t kMbOk = 0x0000'0000;
 inline constexpr std::uint32_t kMbIconHand = 0x0000'0010;

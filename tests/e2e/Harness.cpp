@@ -373,3 +373,56 @@ std::string ReportValue(const std::string& report, const std::string& path, cons
     ADD_FAILURE() << "no " << key << " for " << path << " in the probe report:\n" << report;
     return {};
 }
+
+FakeGame::FakeGame(const TestFolder& folder) {
+    const std::string exe = folder.File("Tarnwick.exe");
+    EXPECT_TRUE(CopyFileA((Paths().fixtures + "\\sleeper.exe").c_str(), exe.c_str(), FALSE));
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    std::string commandLine = "\"" + exe + "\"";
+    EXPECT_TRUE(
+        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_));
+}
+
+void FakeGame::End() {
+    if (info_.hProcess == nullptr) {
+        return;
+    }
+    TerminateProcess(info_.hProcess, 0);
+    WaitForSingleObject(info_.hProcess, 5000);
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+    info_ = {};
+}
+
+HWND WaitForMessageBox(const Program& program, DWORD timeoutMs) {
+    HWND box = nullptr;
+    WaitUntil(
+        [&] {
+            for (const HWND window : program.TopLevelWindows("#32770")) {
+                if (IsWindowVisible(window)) {
+                    box = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return box;
+}
+
+std::string BoxText(HWND box) {
+    for (const HWND child : ChildrenInStackingOrder(box)) {
+        if (ClassOf(child) == "Static" && !TextOf(child).empty()) {
+            return TextOf(child);
+        }
+    }
+    ADD_FAILURE() << "the message box has no text";
+    return {};
+}
+
+void CloseMessageBox(HWND box) {
+    BringToFront(box);
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 5000)) << "the box stayed open";
+}

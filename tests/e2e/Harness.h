@@ -106,3 +106,24 @@ class ProgramHook {
 std::string ProbeReport(const Program& program, const TestFolder& folder);
 // The value between "key=[" and "]" (or up to the next blank) on the report line that starts with path.
 std::string ReportValue(const std::string& report, const std::string& path, const std::string& key);
+
+// A sleeper copied to Tarnwick.exe in the test's folder and started, standing in for the game client;
+// ended on destruction.
+class FakeGame {
+  public:
+    explicit FakeGame(const TestFolder& folder);
+    FakeGame(const FakeGame&) = delete;
+    FakeGame& operator=(const FakeGame&) = delete;
+    ~FakeGame() { End(); }
+    void End();
+
+  private:
+    PROCESS_INFORMATION info_{};
+};
+
+// The program's visible message box, once one is open (nullptr after the time-out).
+HWND WaitForMessageBox(const Program& program, DWORD timeoutMs = 10000);
+// The message text of a message box.
+std::string BoxText(HWND box);
+// Closes a message box with Enter, as the user would.
+void CloseMessageBox(HWND box);

@@ -60,6 +60,15 @@ TEST_F(KeyboardTest, SpaceClicksTheFocusedButton) {
     EXPECT_EQ(folder_.CmdRecords()[0].commandLine, "cmd /c netsh advfirewall set allprofiles state on");
 }
 
+TEST_F(KeyboardTest, SpaceRightAfterStartRunsTheMainButton) {
+    ASSERT_EQ(Focus(), Control("按钮1"));
+    PressKey(VK_SPACE);
+    const HWND box = WaitForMessageBox(program_);
+    ASSERT_NE(box, nullptr) << "no box: the port action did not run";
+    EXPECT_EQ(TextOf(box), "~>_<~ ");
+    CloseMessageBox(box);
+}
+
 TEST_F(KeyboardTest, FocusComesBackAfterAnotherWindowWasActive) {
     PressKey(VK_TAB, {VK_SHIFT});
     ASSERT_EQ(Focus(), Control("编辑框2"));

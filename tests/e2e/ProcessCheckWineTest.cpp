@@ -8,37 +8,6 @@
 
 namespace {
 
-// A sleeper copied to Tarnwick.exe in a folder of its own and started; ended on destruction.
-class FakeGame {
-  public:
-    explicit FakeGame(const TestFolder& folder) {
-        const std::string exe = folder.File("Tarnwick.exe");
-        EXPECT_TRUE(CopyFileA((Paths().fixtures + "\\sleeper.exe").c_str(), exe.c_str(), FALSE));
-        STARTUPINFOA startup{};
-        startup.cb = sizeof(startup);
-        std::string commandLine = "\"" + exe + "\"";
-        EXPECT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                   &startup, &info_));
-    }
-    FakeGame(const FakeGame&) = delete;
-    FakeGame& operator=(const FakeGame&) = delete;
-    ~FakeGame() { End(); }
-
-    void End() {
-        if (info_.hProcess == nullptr) {
-            return;
-        }
-        TerminateProcess(info_.hProcess, 0);
-        WaitForSingleObject(info_.hProcess, 5000);
-        CloseHandle(info_.hThread);
-        CloseHandle(info_.hProcess);
-        info_ = {};
-    }
-
-  private:
-    PROCESS_INFORMATION info_{};
-};
-
 TEST(ProcessCheckWineTest, StartedGameIsFoundInAnyCaseAndNotOnceItHasEnded) {
     TestFolder folder(false);
     EXPECT_FALSE(IsProcessRunning("Tarnwick.exe"));

@@ -13,15 +13,6 @@ namespace {
 constexpr char kFailureText[] = "加载启动窗口失败，程序无法运行。";
 constexpr char kTitle[] = "Varnholt 美端防偷拍程序";
 
-HWND TextOfBox(HWND box) {
-    for (const HWND child : ChildrenInStackingOrder(box)) {
-        if (ClassOf(child) == "Static" && !TextOf(child).empty()) {
-            return child;
-        }
-    }
-    return nullptr;
-}
-
 TEST(StartupTest, WindowThatCannotBeBuiltShowsAStopBoxAndEndsWithMinusOne) {
     for (const char* failing : {"FailMainWindow", "FailHyperlink"}) {
         SCOPED_TRACE(failing);
@@ -32,16 +23,10 @@ TEST(StartupTest, WindowThatCannotBeBuiltShowsAStopBoxAndEndsWithMinusOne) {
             failure = std::make_unique<ProgramHook>(WH_CBT, failing, threadId);
             probe = std::make_unique<ProgramHook>(WH_GETMESSAGE, "Probe", threadId);
         });
-        HWND box = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            const auto boxes = program.TopLevelWindows("#32770");
-            box = boxes.empty() ? nullptr : boxes.front();
-            return box != nullptr && IsWindowVisible(box);
-        }));
+        const HWND box = WaitForMessageBox(program);
+        ASSERT_NE(box, nullptr);
         EXPECT_EQ(TextOf(box), kTitle);
-        const HWND text = TextOfBox(box);
-        ASSERT_NE(text, nullptr);
-        EXPECT_EQ(TextOf(text), kFailureText);
+        EXPECT_EQ(BoxText(box), kFailureText);
         EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
         for (const HWND main : program.TopLevelWindows("PortguardMain")) {
             EXPECT_FALSE(IsWindowVisible(main)) << "the main window was shown";
@@ -54,8 +39,7 @@ TEST(StartupTest, WindowThatCannotBeBuiltShowsAStopBoxAndEndsWithMinusOne) {
         EXPECT_NE(ReadFileBytes(folder.File("probe-report.txt")).find("icon=hand"), std::string::npos)
             << ReadFileBytes(folder.File("probe-report.txt"));
 
-        BringToFront(box);
-        PressKey(VK_RETURN);
+        CloseMessageBox(box);
         EXPECT_EQ(program.WaitForExit(), static_cast<DWORD>(-1));
     }
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,9 +12,9 @@
 #include "platform/Platform.h"
 
 struct PlatformCall {
-    enum class Kind { ListProcesses, RunCommandLine, ShowMessageBox };
+    enum class Kind { ReadEditBox, ListProcesses, RunCommandLine, RunCommandAndWait, ShowMessageBox };
     Kind kind;
-    Text text;  // the command line, or the message of a box
+    Text text;  // the command line, the message of a box, or the name of the edit box read
     std::uint32_t style = 0;
     std::optional<Text> title;
 };
@@ -21,9 +22,13 @@ struct PlatformCall {
 struct FakePlatform {
     std::vector<Text> processes;
     std::deque<bool> runResults;  // answered in turn; true once they run out
+    CommandOutcome waitOutcome{CommandOutcome::Status::Exited, 0};
     std::vector<PlatformCall> calls;
 
+    // Both kinds of command, in the order they were started.
     std::vector<Text> CommandLines() const;
+    // A reader for an edit box that records the read and answers with the given text.
+    std::function<Text()> EditBox(const char* name, const Text& text);
 };
 
 // The fake every operation uses; tests reset it through PlatformTest.
