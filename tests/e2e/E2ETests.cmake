@@ -40,6 +40,7 @@ add_executable(portguard_e2e
     tests/e2e/PortActionWineTest.cpp
     tests/e2e/ProcessCheckWineTest.cpp
     tests/e2e/ResourcesTest.cpp
+    tests/e2e/RobustnessTest.cpp
     tests/e2e/StandinTest.cpp
     tests/e2e/StartupTest.cpp
     tests/e2e/SwitchesTest.cpp
@@ -56,7 +57,7 @@ endfunction()
 portguard_wine_path(PRODUCT_WINE_PATH ${CMAKE_BINARY_DIR}/portguard.exe)
 portguard_wine_path(FIXTURES_WINE_PATH ${PORTGUARD_FIXTURE_DIR})
 
-foreach(suite MainWindowTest ResourcesTest StandinTest ProcessCheckWineTest PortActionWineTest KeyboardTest ClosingTest HyperlinkTest SwitchesTest StartupTest)
+foreach(suite MainWindowTest ResourcesTest StandinTest ProcessCheckWineTest PortActionWineTest RobustnessTest KeyboardTest ClosingTest HyperlinkTest SwitchesTest StartupTest)
     add_test(NAME e2e.${suite}
              COMMAND wine $<TARGET_FILE:portguard_e2e> --product=${PRODUCT_WINE_PATH}
                      --fixtures=${FIXTURES_WINE_PATH} "--standin=C:\\standin" --gtest_filter=${suite}.*)

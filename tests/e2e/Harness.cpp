@@ -426,3 +426,59 @@ void CloseMessageBox(HWND box) {
     PressKey(VK_RETURN);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 5000)) << "the box stayed open";
 }
+
+namespace {
+
+// SystemHandleInformation, as ntdll returns it.
+struct SystemHandleEntry {
+    ULONG processId;
+    UCHAR objectType;
+    UCHAR flags;
+    USHORT handle;
+    PVOID object;
+    ACCESS_MASK access;
+};
+struct SystemHandleList {
+    ULONG count;
+    SystemHandleEntry entries[1];
+};
+
+int KernelHandleCount(DWORD processId) {
+    using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    constexpr ULONG kSystemHandleInformation = 16;
+    const auto query = reinterpret_cast<QuerySystemInformation>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    std::vector<char> buffer(1 << 20);
+    ULONG needed = 0;
+    while (query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed) != 0) {
+        if (buffer.size() > (1u << 28)) {
+            return -1;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    const auto* list = reinterpret_cast<const SystemHandleList*>(buffer.data());
+    int count = 0;
+    for (ULONG i = 0; i < list->count; ++i) {
+        count += list->entries[i].processId == processId ? 1 : 0;
+    }
+    return count;
+}
+
+BOOL CALLBACK CountWindow(HWND, LPARAM param) {
+    ++*reinterpret_cast<int*>(param);
+    return TRUE;
+}
+
+}  // namespace
+
+ResourceCounts CountResources(const Program& program, const TestFolder& folder) {
+    ResourceCounts counts;
+    counts.kernelHandles = KernelHandleCount(program.ProcessId());
+    counts.gdiObjects = std::stoi(ReportValue(ProbeReport(program, folder), "gdiobjects", "gdiobjects"));
+    counts.windows = 0;
+    EnumThreadWindows(program.ThreadId(), CountWindow, reinterpret_cast<LPARAM>(&counts.windows));
+    for (const HWND main : program.TopLevelWindows("PortguardMain")) {
+        EnumChildWindows(main, CountWindow, reinterpret_cast<LPARAM>(&counts.windows));
+    }
+    return counts;
+}

@@ -127,3 +127,13 @@ HWND WaitForMessageBox(const Program& program, DWORD timeoutMs = 10000);
 std::string BoxText(HWND box);
 // Closes a message box with Enter, as the user would.
 void CloseMessageBox(HWND box);
+
+// What a program holds of the system, for leak checks: kernel handles (counted in the system's handle
+// list, since GetProcessHandleCount answers 0 under Wine), GDI objects (counted by the probe inside
+// the program) and USER objects as its windows, the only USER objects a click makes.
+struct ResourceCounts {
+    int kernelHandles = -1;
+    int gdiObjects = -1;
+    int windows = -1;
+};
+ResourceCounts CountResources(const Program& program, const TestFolder& folder);
