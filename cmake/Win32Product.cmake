@@ -38,3 +38,5 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 
 add_test(NAME product.imports_only_system_dlls
          COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-imports.sh $<TARGET_FILE:portguard>)
+add_test(NAME product.release_package_contents
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-package.sh $<TARGET_FILE:portguard>)

@@ -6,7 +6,7 @@ BUILD_JOBS=$(nproc 2>/dev/null || echo 2)
 
 PACKAGES=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
           g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine xvfb xdotool x11-utils
-          icoutils imagemagick fonts-wqy-microhei locales)
+          icoutils imagemagick fonts-wqy-microhei locales zip unzip)
 
 say() { printf '\033[1m== %s\033[0m\n' "$*"; }
 

@@ -68,3 +68,11 @@ endforeach()
 add_executable(snapshot_bench bench/SnapshotBench.cpp)
 target_link_libraries(snapshot_bench PRIVATE portguard_actions portguard_platform)
 target_link_options(snapshot_bench PRIVATE ${PORTGUARD_WIN32_LINK_OPTIONS})
+
+# Under Wine: start-up and memory of portguard against the minimal window program (run by ./benchmark).
+add_executable(minimal_window WIN32 bench/MinimalWindow.cpp)
+target_link_libraries(minimal_window PRIVATE portguard_options)
+target_link_options(minimal_window PRIVATE ${PORTGUARD_WIN32_LINK_OPTIONS})
+add_executable(startup_bench bench/StartupBench.cpp)
+target_link_libraries(startup_bench PRIVATE portguard_options)
+target_link_options(startup_bench PRIVATE ${PORTGUARD_WIN32_LINK_OPTIONS})
