@@ -7,8 +7,9 @@
 
 namespace {
 
-constexpr char kUsualCause[] = "\n\n通常的原因：本程序需要以管理员方式运行（右键点击本程序，选择“以管理员身份运行”），"
-                               "并且系统防火墙需要开启。";
+constexpr char kUsualCause[] =
+    "\n\n通常的原因：本程序需要以管理员方式运行（右键点击本程序，选择“以管理员身份运行”），"
+    "并且系统防火墙需要开启。";
 
 void BlockPort(const PortActionBoxes& boxes) {
     const Text port = boxes.readPort();

@@ -9,12 +9,16 @@
 
 // The rule is always named ‘8888’ (the quotation marks are U+2018 and U+2019), whatever port it
 // blocks, so that the delete command names exactly the rule the add command made.
-#define PORTGUARD_RULE_NAME "\xA1\xAE" "8888" "\xA1\xAF"
+#define PORTGUARD_RULE_NAME \
+    "\xA1\xAE"              \
+    "8888"                  \
+    "\xA1\xAF"
 
 // The port text is appended directly; two blanks after /c, none after "localport=".
 inline constexpr char kAddRulePrefix[] = "cmd /c  netsh advfirewall firewall add rule name=" PORTGUARD_RULE_NAME
                                          " dir=out action=block protocol=TCP localport=";
-inline constexpr char kDeleteRuleCommand[] = "cmd /c netsh advfirewall firewall delete rule name=" PORTGUARD_RULE_NAME " ";
+inline constexpr char kDeleteRuleCommand[] =
+    "cmd /c netsh advfirewall firewall delete rule name=" PORTGUARD_RULE_NAME " ";
 static_assert(sizeof(kAddRulePrefix) - 1 == 102);
 static_assert(sizeof(kDeleteRuleCommand) - 1 == 60);
 

@@ -117,8 +117,8 @@ void OnCommand(const MainWindow& main, WPARAM wParam) {
     }
     switch (LOWORD(wParam)) {
     case ControlId(Control::按钮1):
-        BlockOrReleaseGamePort({[&] { return WindowText(main[Control::编辑框1]); },
-                                [&] { return WindowText(main[Control::编辑框2]); }});
+        BlockOrReleaseGamePort(
+            {[&] { return WindowText(main[Control::编辑框1]); }, [&] { return WindowText(main[Control::编辑框2]); }});
         break;
     case ControlId(Control::按钮2):
         TurnFirewallOn();

@@ -25,10 +25,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = "MinimalWindow";
     RegisterClassA(&windowClass);
-    const HWND window = CreateWindowExA(0, "MinimalWindow", "minimal", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                        (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2,
-                                        (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2, kWidth, kHeight, nullptr,
-                                        nullptr, instance, nullptr);
+    const HWND window =
+        CreateWindowExA(0, "MinimalWindow", "minimal", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                        (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2, (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2,
+                        kWidth, kHeight, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, SW_SHOW);
     MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -33,9 +33,9 @@ void BM_CheckWithoutMatch(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(AnyProcessNamed(processes, name));
     }
-    state.counters["time_per_record"] = benchmark::Counter(
-        static_cast<double>(processes.size()),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["time_per_record"] =
+        benchmark::Counter(static_cast<double>(processes.size()),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_CheckWithoutMatch)->Arg(1024)->Arg(100000);
 

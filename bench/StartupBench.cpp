@@ -41,8 +41,7 @@ BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM param) {
 double PrivateKiB(HANDLE process) {
     double bytes = 0;
     MEMORY_BASIC_INFORMATION region{};
-    for (const char* address = nullptr;
-         VirtualQueryEx(process, address, &region, sizeof(region)) == sizeof(region);
+    for (const char* address = nullptr; VirtualQueryEx(process, address, &region, sizeof(region)) == sizeof(region);
          address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
         if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) {
             bytes += static_cast<double>(region.RegionSize);
@@ -76,7 +75,8 @@ Run Measure(const std::string& exe) {
         }
     }
     QueryPerformanceCounter(&shown);
-    run.startupMs = static_cast<double>(shown.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+    run.startupMs =
+        static_cast<double>(shown.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
     Sleep(kSettleMs);
     run.privateKiB = PrivateKiB(info.hProcess);
     TerminateProcess(info.hProcess, 0);

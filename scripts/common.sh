@@ -4,7 +4,7 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_JOBS=$(nproc 2>/dev/null || echo 2)
 
-PACKAGES=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
+PACKAGES=(cmake make g++ clang libclang-rt-14-dev clang-format clang-tidy cppcheck cpio libgtest-dev libbenchmark-dev
           g++-mingw-w64-i686-posix wine wine32:i386 fonts-wine xvfb xdotool x11-utils
           icoutils imagemagick fonts-wqy-microhei locales zip unzip)
 

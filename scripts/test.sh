@@ -4,6 +4,10 @@ source "$(dirname "$0")/common.sh"
 cd "$ROOT"
 
 ensure_system
+
+say "static checks"
+scripts/static-checks.sh
+
 build_preset native
 build_preset fuzz
 build_preset win32

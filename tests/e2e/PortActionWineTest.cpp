@@ -8,7 +8,9 @@
 
 namespace {
 
-const std::string kRuleName = "\xa1\xae" "8888\xa1\xaf";  // ‘8888’
+const std::string kRuleName =
+    "\xa1\xae"
+    "8888\xa1\xaf";  // ‘8888’
 const std::string kAddPrefix =
     "cmd /c  netsh advfirewall firewall add rule name=" + kRuleName + " dir=out action=block protocol=TCP localport=";
 const std::string kDelete = "cmd /c netsh advfirewall firewall delete rule name=" + kRuleName + " ";

@@ -55,7 +55,9 @@ class StandinTest : public testing::Test {
     static std::string NotAdmin() { return Paths().standin + "\\not-admin"; }
 };
 
-constexpr char kRule[] = "name=\xa1\xae" "8888\xa1\xaf";  // ‘8888’ in code page 936
+constexpr char kRule[] =
+    "name=\xa1\xae"
+    "8888\xa1\xaf";  // ‘8888’ in code page 936
 constexpr char kOk[] = "Ok.\r\n\r\n";
 constexpr char kNoMatch[] = "\r\nNo rules match the specified criteria.\r\n\r\n";
 
@@ -71,14 +73,11 @@ TEST_F(StandinTest, RuleIsAddedShownAndDeletedLikeTheRealTool) {
     const Step steps[] = {
         {std::string("advfirewall firewall show rule ") + kRule, 1, kNoMatch, false},
         {add, 0, kOk, false},
-        {std::string("advfirewall firewall show rule ") + kRule,
-         0,
-         "Direction:                            Out\r\n", true},
-        {std::string("advfirewall firewall show rule ") + kRule,
-         0,
+        {std::string("advfirewall firewall show rule ") + kRule, 0, "Direction:                            Out\r\n",
+         true},
+        {std::string("advfirewall firewall show rule ") + kRule, 0,
          "Protocol:                             TCP\r\nLocalPort:                            8888\r\n", true},
-        {std::string("advfirewall firewall show rule ") + kRule,
-         0,
+        {std::string("advfirewall firewall show rule ") + kRule, 0,
          "Action:                               Block\r\nOk.\r\n\r\n", true},
         {std::string("advfirewall firewall delete rule ") + kRule, 0, "\r\nDeleted 1 rule(s).\r\nOk.\r\n\r\n", false},
         {std::string("advfirewall firewall delete rule ") + kRule, 1, kNoMatch, false},

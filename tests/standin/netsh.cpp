@@ -223,8 +223,8 @@ int ShowRule(const Firewall& firewall, const std::string& name) {
         std::printf("Grouping:                             \nLocalIP:                              Any\n");
         std::printf("RemoteIP:                             Any\n");
         std::printf("Protocol:                             %s\n", rule.protocol == "any"          ? "Any"
-                                                                    : Lower(rule.protocol) == "tcp" ? "TCP"
-                                                                                                    : "UDP");
+                                                                  : Lower(rule.protocol) == "tcp" ? "TCP"
+                                                                                                  : "UDP");
         std::printf("LocalPort:                            %s\n",
                     rule.localPort == "any" ? "Any" : rule.localPort.c_str());
         std::printf("RemotePort:                           Any\nEdge traversal:                       No\n");
@@ -238,8 +238,8 @@ int ShowRule(const Firewall& firewall, const std::string& name) {
 
 int ShowState(const Firewall& firewall) {
     for (const char* profile : {"Domain", "Private", "Public"}) {
-        std::printf("\n%s Profile Settings: \n%s\nState                                 %s\n", profile,
-                    kRuleLine, firewall.on ? "ON" : "OFF");
+        std::printf("\n%s Profile Settings: \n%s\nState                                 %s\n", profile, kRuleLine,
+                    firewall.on ? "ON" : "OFF");
     }
     return Print("Ok.\n\n", kSuccess);
 }

@@ -1,6 +1,5 @@
 #include "FakePlatform.h"
 
-
 FakePlatform& Fake() {
     static FakePlatform fake;
     return fake;

@@ -17,7 +17,9 @@ using Kind = PlatformCall::Kind;
 const Text kExpectedAddPrefix =
     "cmd /c  netsh advfirewall firewall add rule name=\xa1\xae"
     "8888\xa1\xaf dir=out action=block protocol=TCP localport=";
-const Text kExpectedDelete = "cmd /c netsh advfirewall firewall delete rule name=\xa1\xae" "8888\xa1\xaf ";
+const Text kExpectedDelete =
+    "cmd /c netsh advfirewall firewall delete rule name=\xa1\xae"
+    "8888\xa1\xaf ";
 // 游戏已经运行，已经相关端口禁止！#^_^#
 const Text kExpectedConfirmation =
     "\xd3\xce\xcf\xb7\xd2\xd1\xbe\xad\xd4\xcb\xd0\xd0\xa3\xac\xd2\xd1\xbe\xad\xcf\xe0\xb9\xd8\xb6\xcb\xbf\xda\xbd\xfb"
@@ -79,8 +81,8 @@ TEST_F(PortActionTest, RunningGameGetsItsPortBlockedThenTheConfirmation) {
 TEST_F(PortActionTest, GameNotRunningShowsTheBoxFirstThenDeletesTheRuleWithoutReadingThePort) {
     Fake().processes = {"svchost.exe"};
     Click("Tarnwick.exe", "8888");
-    EXPECT_EQ(Kinds(), (std::vector<Kind>{Kind::ReadEditBox, Kind::ListProcesses, Kind::ShowMessageBox,
-                                          Kind::RunCommandLine}));
+    EXPECT_EQ(Kinds(),
+              (std::vector<Kind>{Kind::ReadEditBox, Kind::ListProcesses, Kind::ShowMessageBox, Kind::RunCommandLine}));
     EXPECT_EQ(Fake().calls[2].text, kExpectedNotRunning);
     EXPECT_EQ(Fake().calls[2].style, 0x40u);
     EXPECT_EQ(Fake().calls[2].title, Text("~>_<~ "));
@@ -96,7 +98,9 @@ TEST_F(PortActionTest, ConfirmationOnlyWhenTheFirewallCommandEndedWithZero) {
     };
     const Case cases[] = {
         {"exit code 0", {CommandOutcome::Status::Exited, 0}, true, ""},
-        {"exit code 1: not administrator, or the firewall refused", {CommandOutcome::Status::Exited, 1}, false,
+        {"exit code 1: not administrator, or the firewall refused",
+         {CommandOutcome::Status::Exited, 1},
+         false,
          "退出代码 1"},
         {"large exit code", {CommandOutcome::Status::Exited, 0xC0000005u}, false, "退出代码 3221225477"},
         {"cmd could not be started", {CommandOutcome::Status::NotStarted, 0}, false, "无法启动"},

@@ -35,8 +35,10 @@ const Case kCases[] = {
     {"empty box, every process named", kSnapshot, "", false},
     {"empty box, a process without name", {"svchost.exe", ""}, "", true},
     {"a name only differs in length", {"Tarnwick.exe1"}, "Tarnwick.exe", false},
-    {"several processes of the same name", {"Tarnwick.exe", "svchost.exe", "tarnwick.exe", "TARNWICK.EXE"},
-     "tarnwick.exe", true},
+    {"several processes of the same name",
+     {"Tarnwick.exe", "svchost.exe", "tarnwick.exe", "TARNWICK.EXE"},
+     "tarnwick.exe",
+     true},
     {"empty list, a name", {}, "Tarnwick.exe", false},
     {"empty list, the empty name", {}, "", false},
     {"a system entry counts like any other", kSnapshot, "[system process]", true},
@@ -80,7 +82,8 @@ TEST_F(ProcessCheckTest, TakesAFreshListAtEveryCall) {
 // Short names over a small alphabet that is rich in the bytes the rule treats specially, so that
 // random pairs often come out equal or nearly so.
 TEST(ProcessCheckDifferentialTest, AgreesWithThePlainRuleOnRandomNames) {
-    const char alphabet[] = {'a', 'A', 'z', 'Z', '@', '[', '`', '{', '.', '\x80', '\x81', '\xa3', '\xd4', '\xf4', 'T', 't'};
+    const char alphabet[] = {'a', 'A',    'z',    'Z',    '@',    '[',    '`', '{',
+                             '.', '\x80', '\x81', '\xa3', '\xd4', '\xf4', 'T', 't'};
     std::mt19937 random(20261211);
     const auto randomName = [&] {
         std::string name(random() % 5, '\0');
