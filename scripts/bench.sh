@@ -20,3 +20,17 @@ use_wine
 start_xvfb
 trap stop_xvfb EXIT
 wine "$ROOT/build/win32/snapshot_bench.exe"
+
+say "start-up and private memory under Wine: portguard against the minimal window program"
+wine "$ROOT/build/win32/startup_bench.exe" "$ROOT/build/win32/portguard.exe" "$ROOT/build/win32/minimal_window.exe" 15
+
+say "size in bytes: code (.text), resources (.rsrc), the whole file"
+for exe in portguard minimal_window; do
+    file="$ROOT/build/win32/$exe.exe"
+    sections=$(i686-w64-mingw32-objdump -h "$file")
+    size_of() { echo "$sections" | awk -v name="$1" '$2 == name { print $3 }'; }
+    code=$((16#$(size_of .text)))
+    resources=$(size_of .rsrc)
+    resources=$((16#${resources:-0}))
+    printf '%-16s code %8d  resources %8d  file %8d\n' "$exe" "$code" "$resources" "$(stat -c %s "$file")"
+done
