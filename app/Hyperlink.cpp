@@ -28,23 +28,38 @@ COLORREF CaptionColour(const HyperlinkState& state) {
     return state.visited ? kLinkVisitedColour : kLinkColour;
 }
 
+// The shell's libraries are loaded when the link is first pressed, not at start-up: loading them
+// (with all they bring in) would cost the window more time to appear than everything else it does.
+template <typename Function>
+Function ShellFunction(const char* library, const char* name) {
+    const HMODULE module = LoadLibraryA(library);
+    return module == nullptr
+               ? nullptr
+               : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
 // ShellExecute answers with a value above 32 on success.
-bool ShellOpened(HINSTANCE result) {
-    return reinterpret_cast<INT_PTR>(result) > 32;
+bool ShellOpen(const char* file, const char* parameters) {
+    static const auto shellExecute = ShellFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    return shellExecute != nullptr &&
+           reinterpret_cast<INT_PTR>(shellExecute(nullptr, "open", file, parameters, nullptr, SW_SHOW)) > 32;
 }
 
 // Opens the address with the shell; where the shell has no handler for it, with the program registered
 // for .htm files.
 bool OpenAddress(const char* address) {
-    if (ShellOpened(ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOW))) {
+    if (ShellOpen(address, nullptr)) {
         return true;
     }
+    static const auto assocQueryString =
+        ShellFunction<decltype(&AssocQueryStringA)>("shlwapi.dll", "AssocQueryStringA");
     char browser[MAX_PATH] = {};
     DWORD size = MAX_PATH;
-    if (FAILED(AssocQueryStringA(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, ".htm", "open", browser, &size))) {
+    if (assocQueryString == nullptr ||
+        FAILED(assocQueryString(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, ".htm", "open", browser, &size))) {
         return false;
     }
-    return ShellOpened(ShellExecuteA(nullptr, "open", browser, address, nullptr, SW_SHOW));
+    return ShellOpen(browser, address);
 }
 
 void OnPaint(HWND window, const HyperlinkState& state) {

@@ -24,7 +24,7 @@ add_library(portguard_app STATIC
     app/MainWindow.cpp
     app/MessageLoop.cpp
     app/Startup.cpp)
-target_link_libraries(portguard_app PUBLIC portguard_actions portguard_platform comctl32 shlwapi)
+target_link_libraries(portguard_app PUBLIC portguard_actions portguard_platform comctl32)
 
 add_executable(portguard WIN32 app/main.cpp app/portguard.rc)
 target_link_libraries(portguard PRIVATE portguard_app)

@@ -24,8 +24,12 @@ wine "$ROOT/build/win32/snapshot_bench.exe"
 say "start-up and private memory under Wine: portguard against the minimal window program"
 wine "$ROOT/build/win32/startup_bench.exe" "$ROOT/build/win32/portguard.exe" "$ROOT/build/win32/minimal_window.exe" 15
 
+say "the same against the minimal window program with portguard's manifest (visual styles)"
+wine "$ROOT/build/win32/startup_bench.exe" "$ROOT/build/win32/portguard.exe" \
+    "$ROOT/build/win32/minimal_window_styled.exe" 15
+
 say "size in bytes: code (.text), resources (.rsrc), the whole file"
-for exe in portguard minimal_window; do
+for exe in portguard minimal_window minimal_window_styled; do
     file="$ROOT/build/win32/$exe.exe"
     sections=$(i686-w64-mingw32-objdump -h "$file")
     size_of() { echo "$sections" | awk -v name="$1" '$2 == name { print $3 }'; }
