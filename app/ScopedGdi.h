@@ -3,71 +3,24 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "platform/UniqueResource.h"
 
 // A GDI object the program created (font, brush), deleted with DeleteObject.
 template <typename T>
-class ScopedGdiObject {
-  public:
-    ScopedGdiObject() = default;
-    explicit ScopedGdiObject(T object) : object_(object) {}
-    ScopedGdiObject(ScopedGdiObject&& other) noexcept : object_(std::exchange(other.object_, nullptr)) {}
-    ScopedGdiObject& operator=(ScopedGdiObject&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            object_ = std::exchange(other.object_, nullptr);
-        }
-        return *this;
-    }
-    ScopedGdiObject(const ScopedGdiObject&) = delete;
-    ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
-    ~ScopedGdiObject() { Reset(); }
-
-    T Get() const { return object_; }
-    bool IsValid() const { return object_ != nullptr; }
-
-  private:
-    void Reset() {
-        if (object_ != nullptr) {
-            DeleteObject(object_);
-        }
-        object_ = nullptr;
-    }
-
-    T object_ = nullptr;
+struct GdiObjectTraits {
+    using Type = T;
+    static bool IsValid(T object) { return object != nullptr; }
+    static void Release(T object) { DeleteObject(object); }
 };
-
-using ScopedFont = ScopedGdiObject<HFONT>;
+using ScopedFont = UniqueResource<GdiObjectTraits<HFONT>>;
 
 // An icon the program loaded at a size of its own (not shared), destroyed with DestroyIcon.
-class ScopedIcon {
-  public:
-    ScopedIcon() = default;
-    explicit ScopedIcon(HICON icon) : icon_(icon) {}
-    ScopedIcon(ScopedIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-    ScopedIcon& operator=(ScopedIcon&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            icon_ = std::exchange(other.icon_, nullptr);
-        }
-        return *this;
-    }
-    ScopedIcon(const ScopedIcon&) = delete;
-    ScopedIcon& operator=(const ScopedIcon&) = delete;
-    ~ScopedIcon() { Reset(); }
-
-    HICON Get() const { return icon_; }
-
-  private:
-    void Reset() {
-        if (icon_ != nullptr) {
-            DestroyIcon(icon_);
-        }
-        icon_ = nullptr;
-    }
-
-    HICON icon_ = nullptr;
+struct IconTraits {
+    using Type = HICON;
+    static bool IsValid(HICON icon) { return icon != nullptr; }
+    static void Release(HICON icon) { DestroyIcon(icon); }
 };
+using ScopedIcon = UniqueResource<IconTraits>;
 
 // Selects an object into a device context and puts the previous one back.
 class ScopedSelectObject {

@@ -113,6 +113,17 @@ class HyperlinkTest : public testing::Test {
         return POINT{centre.x, centre.y - 100};  // over the help text
     }
 
+    // A press opens the forum with the recorder, the address as its last argument, and the link shows
+    // as visited once the pointer has left.
+    void ExpectPressOpensTheForum() const {
+        ClickAt(CentreOf(link_));
+        ASSERT_TRUE(WaitUntil([&] { return Opened().size() == 1; }));
+        const std::string opened = Opened()[0].commandLine;
+        EXPECT_EQ(opened.substr(opened.size() - std::strlen(kAddress)), kAddress) << opened;
+        MoveMouseTo(Away());
+        EXPECT_TRUE(WaitUntil([&] { return ShowsOnly(link_, kVisited); }, 3000));
+    }
+
     TestFolder folder_{false};
     Program program_{folder_};
     HWND link_ = nullptr;
@@ -132,12 +143,7 @@ TEST_F(HyperlinkTest, HoverCapturesTheMouseAndChangesTheColourUntilThePointerLea
 TEST_F(HyperlinkTest, PressOpensTheForumAndMarksTheLinkVisited) {
     ClearOpened();
     RegistryValue http("http\\shell\\open\\command", Recorder().c_str());
-    ClickAt(CentreOf(link_));
-    ASSERT_TRUE(WaitUntil([&] { return Opened().size() == 1; }));
-    const std::string opened = Opened()[0].commandLine;
-    EXPECT_EQ(opened.substr(opened.size() - std::strlen(kAddress)), kAddress) << opened;
-    MoveMouseTo(Away());
-    EXPECT_TRUE(WaitUntil([&] { return ShowsOnly(link_, kVisited); }, 3000));
+    ExpectPressOpensTheForum();
 }
 
 TEST_F(HyperlinkTest, WithoutAWebHandlerTheHtmProgramOpensTheAddress) {
@@ -145,23 +151,14 @@ TEST_F(HyperlinkTest, WithoutAWebHandlerTheHtmProgramOpensTheAddress) {
     RegistryValue http("http\\shell\\open\\command", kMissingProgram);
     RegistryValue htm(".htm", "portguardtestpage");
     RegistryValue page("portguardtestpage\\shell\\open\\command", Recorder().c_str());
-    ClickAt(CentreOf(link_));
-    ASSERT_TRUE(WaitUntil([&] { return Opened().size() == 1; }));
-    const std::string opened = Opened()[0].commandLine;
-    // The address is the program's last argument.
-    EXPECT_EQ(opened.substr(opened.size() - std::strlen(kAddress)), kAddress) << opened;
-    MoveMouseTo(Away());
-    EXPECT_TRUE(WaitUntil([&] { return ShowsOnly(link_, kVisited); }, 3000));
+    ExpectPressOpensTheForum();
 }
 
 TEST_F(HyperlinkTest, PressThatOpensNothingClearsTheVisitedMark) {
     ClearOpened();
     {
         RegistryValue http("http\\shell\\open\\command", Recorder().c_str());
-        ClickAt(CentreOf(link_));
-        ASSERT_TRUE(WaitUntil([&] { return Opened().size() == 1; }));
-        MoveMouseTo(Away());
-        ASSERT_TRUE(WaitUntil([&] { return ShowsOnly(link_, kVisited); }, 3000));
+        ExpectPressOpensTheForum();
     }
     RegistryValue http("http\\shell\\open\\command", kMissingProgram);
     RegistryValue htm(".htm", "portguardnothing");
