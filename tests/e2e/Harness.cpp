@@ -90,8 +90,13 @@ std::vector<FixtureRecord> ReadRecords(const std::string& logPath) {
     std::istringstream lines(ReadFileBytes(logPath));
     std::string line;
     while (std::getline(lines, line)) {
-        const auto blank = line.find(' ');
-        records.push_back({Unhex(line.substr(0, blank)), Unhex(line.substr(blank + 1))});
+        std::istringstream fields(line);
+        std::string commandLine, directory;
+        FixtureRecord record;
+        fields >> commandLine >> directory >> record.startupFlags >> record.showWindow;
+        record.commandLine = Unhex(commandLine);
+        record.directory = Unhex(directory);
+        records.push_back(record);
     }
     return records;
 }

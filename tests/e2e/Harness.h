@@ -21,10 +21,13 @@ std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
-// A record written by a recording fixture: the command line and working directory it ran with.
+// A record written by a recording fixture: the command line, working directory and start
+// information it ran with.
 struct FixtureRecord {
     std::string commandLine;
     std::string directory;
+    unsigned long startupFlags = 0;
+    unsigned long showWindow = 0;
 };
 std::vector<FixtureRecord> ReadRecords(const std::string& logPath);
 

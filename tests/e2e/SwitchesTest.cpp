@@ -26,6 +26,8 @@ TEST(SwitchesTest, EachSwitchStartsItsCommandLineInTheProgramFolderAndShowsNothi
     EXPECT_EQ(records[1].commandLine, "cmd /c netsh advfirewall set allprofiles state off");
     for (const FixtureRecord& record : records) {
         EXPECT_EQ(record.directory, folder.Path()) << "the command runs in the program's folder";
+        EXPECT_EQ(record.startupFlags, static_cast<unsigned long>(STARTF_USESHOWWINDOW));
+        EXPECT_EQ(record.showWindow, static_cast<unsigned long>(SW_SHOWNORMAL));
     }
     Sleep(500);
     EXPECT_TRUE(program.TopLevelWindows("#32770").empty()) << "a switch showed a message box";
@@ -45,6 +47,18 @@ TEST(SwitchesTest, ASwitchThatCannotStartItsCommandLeavesTheWindowUsable) {
     // The click left the focus on 按钮3; the window still takes keys.
     PressKey(VK_TAB);
     EXPECT_EQ(FocusOf(program), FindControl(program.Main(), "编辑框2"));
+}
+
+// The switch waits for the command to be ready for input, at most a second, never for it to end.
+TEST(SwitchesTest, ASlowCommandDoesNotHoldTheWindowBeyondTheIdleWait) {
+    TestFolder folder(true);
+    WriteFileBytes(folder.File("cmd-sleep-ms.txt"), "5000");
+    Program program(folder);
+    const DWORD start = GetTickCount();
+    SendMessageA(FindControl(program.Main(), "按钮3"), BM_CLICK, 0, 0);
+    const DWORD held = GetTickCount() - start;
+    EXPECT_LT(held, 2500u) << "the click held the window for " << held << " ms";
+    EXPECT_TRUE(WaitUntil([&] { return folder.CmdRecords().size() == 1; })) << "the command did not start";
 }
 
 // Through the system's cmd and the stand-in netsh on the PATH of the test prefix.
