@@ -1,6 +1,7 @@
 // Long use, very long texts and faults: the program must neither grow nor break.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "Harness.h"
@@ -59,9 +60,18 @@ TEST(RobustnessTest, HundredsOfClicksLeaveHandlesGdiAndUserObjectsWhereTheyWere)
     for (int i = 0; i < kBlockReleaseCycles; ++i) {
         cycle();
     }
-    ASSERT_TRUE(WaitUntil([&] {
-        return folder.CmdRecords().size() == 2u + 2u * (kSwitchClicks + kBlockReleaseCycles + 1u);
-    })) << folder.CmdRecords().size();
+    const size_t expected = 2u + 2u * (kSwitchClicks + kBlockReleaseCycles + 1u);
+    const bool allStarted = WaitUntil([&] { return folder.CmdRecords().size() == expected; });
+    if (!allStarted) {
+        std::map<std::string, int> started;
+        for (const FixtureRecord& record : folder.CmdRecords()) {
+            ++started[record.commandLine];
+        }
+        for (const auto& [commandLine, count] : started) {
+            std::printf("%5d x %s\n", count, commandLine.c_str());
+        }
+    }
+    ASSERT_TRUE(allStarted) << folder.CmdRecords().size() << " of " << expected << " commands were recorded";
 
     const ResourceCounts after = CountResources(program, folder);
     EXPECT_GE(before.kernelHandles, 0);
