@@ -35,7 +35,7 @@ enum class ControlKind { Label, HelpText, Edit, Button, GroupBox, Hyperlink };
 enum class ControlFont { F, Gui };
 enum class ControlParent { MainWindow, GroupBox };
 
-struct ControlSpec {
+struct ControlEntry {
     Control name;
     ControlKind kind;
     ControlParent parent;
@@ -48,7 +48,7 @@ inline constexpr char kHelpText[] =
     "帮助:需要系统防火墙开启状态，需要先启动游戏，不要输入账号进入游戏。(防止偷拍你个人隐私和获取电脑所有QQ号码)";
 
 // clang-format off
-inline constexpr std::array<ControlSpec, kControlCount> kControls = {{
+inline constexpr std::array<ControlEntry, kControlCount> kControls = {{
     {Control::标签4,      ControlKind::Label,     ControlParent::GroupBox,   192,  62,  32,  24, "端口:",                 ControlFont::F},
     {Control::编辑框2,    ControlKind::Edit,      ControlParent::GroupBox,   232,  56,  80,  33, "8888",                  ControlFont::F},
     {Control::标签3,      ControlKind::Label,     ControlParent::GroupBox,   185, 169, 160,  24, "以管理员方式运行本程序", ControlFont::F},
@@ -65,14 +65,14 @@ inline constexpr std::array<ControlSpec, kControlCount> kControls = {{
 
 inline constexpr const char kHyperlinkClassName[] = "PortguardHyperlink";
 
-struct KindSpec {
+struct KindClass {
     const char* className;
     DWORD style;  // besides WS_CHILD and WS_CLIPSIBLINGS, which every control has
 };
 
 // Labels are one line, vertically centred; the help text wraps at word boundaries from the top left.
 // No button is a default button, so Enter clicks nothing.
-inline constexpr std::array<KindSpec, 6> kKinds = {{
+inline constexpr std::array<KindClass, 6> kKinds = {{
     /* Label */ {"STATIC", SS_LEFT | SS_CENTERIMAGE},
     /* HelpText */ {"STATIC", SS_LEFT},
     /* Edit */ {"EDIT", WS_BORDER | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL},
@@ -81,12 +81,8 @@ inline constexpr std::array<KindSpec, 6> kKinds = {{
     /* Hyperlink */ {kHyperlinkClassName, 0},
 }};
 
-constexpr const KindSpec& KindOf(ControlKind kind) {
+constexpr const KindClass& KindOf(ControlKind kind) {
     return kKinds[static_cast<std::size_t>(kind)];
-}
-
-constexpr const ControlSpec& SpecOf(Control control) {
-    return kControls[static_cast<std::size_t>(control)];
 }
 
 // Control ids are the table index plus a base, so that a WM_COMMAND names its control directly.

@@ -58,19 +58,19 @@ LRESULT CALLBACK GroupBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     }
 }
 
-HWND CreateControl(HINSTANCE instance, const MainWindow& main, const ControlSpec& spec) {
-    const HWND parent = spec.parent == ControlParent::GroupBox ? main[Control::分组框1] : main.window;
-    const HWND control =
-        CreateWindowExA(0, KindOf(spec.kind).className, spec.text, WS_CHILD | WS_CLIPSIBLINGS | KindOf(spec.kind).style,
-                        spec.x, spec.y, spec.width, spec.height, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(spec.name))), instance, nullptr);
+HWND CreateControl(HINSTANCE instance, const MainWindow& main, const ControlEntry& entry) {
+    const HWND parent = entry.parent == ControlParent::GroupBox ? main[Control::分组框1] : main.window;
+    const HWND control = CreateWindowExA(
+        0, KindOf(entry.kind).className, entry.text, WS_CHILD | WS_CLIPSIBLINGS | KindOf(entry.kind).style, entry.x,
+        entry.y, entry.width, entry.height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(entry.name))), instance, nullptr);
     if (control == nullptr) {
         return nullptr;
     }
     const HFONT font =
-        spec.font == ControlFont::F ? main.controlFont.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        entry.font == ControlFont::F ? main.controlFont.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (spec.kind == ControlKind::Edit) {
+    if (entry.kind == ControlKind::Edit) {
         SendMessageA(control, EM_SETSEL, 0, 0);  // caret before the first character, nothing selected
     }
     return control;
