@@ -22,11 +22,11 @@ trap stop_xvfb EXIT
 wine "$ROOT/build/win32/snapshot_bench.exe"
 
 say "start-up and private memory under Wine: portguard against the minimal window program"
-wine "$ROOT/build/win32/startup_bench.exe" "$ROOT/build/win32/portguard.exe" "$ROOT/build/win32/minimal_window.exe" 15
+wine "$ROOT/build/win32/startup_bench.exe" "$ROOT/build/win32/portguard.exe" "$ROOT/build/win32/minimal_window.exe" 31
 
 say "the same against the minimal window program with portguard's manifest (visual styles)"
 wine "$ROOT/build/win32/startup_bench.exe" "$ROOT/build/win32/portguard.exe" \
-    "$ROOT/build/win32/minimal_window_styled.exe" 15
+    "$ROOT/build/win32/minimal_window_styled.exe" 31
 
 say "size in bytes: code (.text), resources (.rsrc), the whole file"
 for exe in portguard minimal_window minimal_window_styled; do
