@@ -40,7 +40,8 @@ Text AddRuleFailureMessage(const CommandOutcome& outcome) {
     case CommandOutcome::Status::NotStarted:
         return Text("端口没有被禁止：无法启动防火墙命令（cmd）。") + kUsualCause;
     case CommandOutcome::Status::TimedOut:
-        return Text("不知道端口是否已被禁止：防火墙命令在 15 秒内没有结束。") + kUsualCause;
+        return "不知道端口是否已被禁止：防火墙命令在 " + std::to_string(kAddRuleTimeoutMs / 1000) + " 秒内没有结束。" +
+               kUsualCause;
     case CommandOutcome::Status::Exited:
         break;
     }
